@@ -1,0 +1,98 @@
+#include "driver/line_reader.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+namespace rxnform {
+
+FileSource::FileSource(std::FILE* file) : file_(file) {
+  // The line reader asks for large blocks; the stream's own buffer would only copy.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+}
+
+FileSource::~FileSource() { std::fclose(file_); }
+
+std::size_t FileSource::read(char* buffer, std::size_t capacity) {
+  std::size_t got = std::fread(buffer, 1, capacity, file_);
+  if (got == 0 && std::ferror(file_) != 0) failed_ = true;
+  return got;
+}
+
+std::size_t MemorySource::read(char* buffer, std::size_t capacity) {
+  std::size_t got = std::min(capacity, bytes_.size());
+  std::memcpy(buffer, bytes_.data(), got);
+  bytes_.remove_prefix(got);
+  return got;
+}
+
+LineReader::LineReader(ByteSource& source) : source_(source), block_(new char[kBlock]) {}
+
+bool LineReader::fill() {
+  if (ended_) return false;
+  block_pos_ = 0;
+  block_len_ = source_.read(block_.get(), kBlock);
+  if (!started_) {
+    // A byte-order mark written by a spreadsheet program would otherwise glue
+    // itself to the first name of the file.
+    started_ = true;
+    while (block_len_ < 3 && block_len_ > 0 && !source_.failed()) {
+      std::size_t more = source_.read(block_.get() + block_len_, kBlock - block_len_);
+      if (more == 0) break;
+      block_len_ += more;
+    }
+    if (block_len_ >= 3 && std::memcmp(block_.get(), "\xEF\xBB\xBF", 3) == 0) block_pos_ = 3;
+  }
+  if (block_len_ == 0) ended_ = true;
+  return block_pos_ < block_len_;
+}
+
+// Reads one piece of at most kMaxLine characters, up to and including its line
+// feed, with carriage returns dropped. Returns its length; 0 when no further
+// character could be read.
+std::size_t LineReader::read_piece() {
+  std::size_t length = 0;
+  while (length < kMaxLine) {
+    if (block_pos_ == block_len_ && !fill()) break;
+    const char* bytes = block_.get();
+    std::size_t pos = block_pos_;
+    const std::size_t end = block_len_;
+    bool done = false;
+    while (pos < end && length < kMaxLine) {
+      char c = bytes[pos++];
+      if (c == '\r') continue;
+      if (c == '\x1A') {  // end-of-file mark: nothing after it is read
+        ended_ = true;
+        block_len_ = pos;
+        done = true;
+        break;
+      }
+      piece_[length++] = c;
+      if (c == '\n') {
+        done = true;
+        break;
+      }
+    }
+    block_pos_ = pos;
+    if (done) break;
+  }
+  return length;
+}
+
+read_status LineReader::read_line(std::string_view& line, int& line_number) {
+  for (;;) {
+    std::size_t length = read_piece();
+    if (source_.failed()) return read_status::error;
+    if (length == 0) return read_status::end;
+    // A NUL byte ends the line's content: nothing after it is looked at.
+    if (const void* nul = std::memchr(piece_, '\0', length)) {
+      length = static_cast<std::size_t>(static_cast<const char*>(nul) - piece_);
+    }
+    if (length <= 1) continue;  // blank: no slot, no line number
+    if (piece_[length - 1] == '\n') --length;
+    line = std::string_view(piece_, length);
+    line_number = ++lines_delivered_;
+    return read_status::line;
+  }
+}
+
+}  // namespace rxnform

@@ -1,0 +1,145 @@
+#include "network/metabolites.hpp"
+
+#include <cstring>
+#include <limits>
+
+#include "driver/run_state.hpp"
+#include "network/text.hpp"
+
+namespace rxnform {
+
+namespace {
+
+enum element : int { C, O, H, N, P, S, Co, Fe, K, X, R, Na, Se };
+constexpr int kUnknown = -1;
+
+// Decides the symbol that starts with the upper-case letter at `pos`; sets
+// `length` to the symbol's number of characters.
+int element_at(std::string_view formula, std::size_t pos, std::size_t& length) {
+  const char letter = formula[pos];
+  const char next = pos + 1 < formula.size() ? formula[pos + 1] : '\0';
+  const bool ends_symbol = next == '\0' || is_digit(next) || is_upper(next);
+  length = 1;
+  auto single_or_pair = [&](int single, char second, int pair) {
+    if (second != '\0' && next == second) {
+      length = 2;
+      return pair;
+    }
+    return ends_symbol ? single : kUnknown;
+  };
+  switch (letter) {
+    case 'C': return single_or_pair(C, 'o', Co);
+    case 'N': return single_or_pair(N, 'a', Na);
+    case 'S': return single_or_pair(S, 'e', Se);
+    case 'F': return single_or_pair(kUnknown, 'e', Fe);
+    case 'O': return ends_symbol ? O : kUnknown;
+    case 'H': return ends_symbol ? H : kUnknown;
+    case 'P': return ends_symbol ? P : kUnknown;
+    case 'K': return ends_symbol ? K : kUnknown;
+    case 'X': return ends_symbol ? X : kUnknown;
+    case 'R': return ends_symbol ? R : kUnknown;
+    default: return kUnknown;
+  }
+}
+
+}  // namespace
+
+std::size_t metabolite_table::hash(std::string_view name) {
+  std::uint32_t h = 2166136261u;  // FNV-1a
+  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h & (kIndexSize - 1);
+}
+
+void metabolite_table::index(int slot) {
+  std::string_view name = (*this)[slot].abbreviation;
+  for (std::size_t i = hash(name);; i = (i + 1) & (kIndexSize - 1)) {
+    if (index_[i] == 0) {
+      index_[i] = static_cast<std::int16_t>(slot + 1);
+      return;
+    }
+    if (name == (*this)[index_[i] - 1].abbreviation) return;  // the first entry keeps the name
+  }
+}
+
+int metabolite_table::find(std::string_view name) const {
+  for (std::size_t i = hash(name);; i = (i + 1) & (kIndexSize - 1)) {
+    if (index_[i] == 0) return -1;
+    if (name == (*this)[index_[i] - 1].abbreviation) return index_[i] - 1;
+  }
+}
+
+void parse_formula(std::string_view formula, int line_number,
+                   std::int32_t (&atom_counts)[kElementCount], Console& console) {
+  std::size_t pos = 0;
+  while (pos < formula.size()) {
+    if (!is_upper(formula[pos])) {
+      ++pos;
+      continue;
+    }
+    std::size_t length = 0;
+    int e = element_at(formula, pos, length);
+    if (e == kUnknown) {
+      console.say("Unknown atom ", std::string_view(&formula[pos], 1), " in line ", line_number,
+                  "\n");
+      return;
+    }
+    if (atom_counts[e] != 0) {
+      console.say("Repeated atom ", std::string_view(&formula[pos], 1), "... in line ",
+                  line_number, "\n");
+      return;
+    }
+    pos += length;
+    if (pos < formula.size() && is_digit(formula[pos])) {
+      // A count too large for 32 bits saturates instead of overflowing.
+      constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+      std::int32_t count = 0;
+      for (; pos < formula.size() && is_digit(formula[pos]); ++pos) {
+        int digit = formula[pos] - '0';
+        count = count > (kMax - digit) / 10 ? kMax : count * 10 + digit;
+      }
+      atom_counts[e] = count;
+    } else {
+      atom_counts[e] = 1;
+    }
+  }
+}
+
+void read_metabolite_line(run_state& run, std::string_view line, int line_number) {
+  metabolite_entry& entry = run.metabolites.add();
+  std::size_t pos = 0;
+  std::string_view abbreviation = next_field(line, pos);
+  if (abbreviation.empty()) return;  // only white space: the slot stays empty, no row
+  if (abbreviation.size() >= sizeof entry.abbreviation) {
+    run.console.say("Abbreviation too long in line ", line_number, " - truncated\n");
+  }
+  std::string_view name = store_field(entry.abbreviation, abbreviation);
+
+  if (run.check_balance) {
+    std::string_view formula = next_field(line, pos);
+    if (formula.size() >= sizeof entry.formula) {
+      run.console.say("Formula too long in line ", line_number, " - truncated\n");
+    }
+    store_field(entry.formula, formula);
+    parse_formula(formula, line_number, entry.atom_counts, run.console);  // the whole field
+  }
+
+  run.model.write_row(run.objective_written ? 'E' : 'N', name);
+  run.objective_written = true;
+  run.metabolites.index(run.metabolites.count() - 1);
+}
+
+read_status read_metabolites(run_state& run, LineReader& reader, std::string_view file_name) {
+  std::string_view line;
+  int line_number = 0;
+  while (!run.metabolites.full()) {
+    read_status status = reader.read_line(line, line_number);
+    if (status == read_status::error) return status;
+    if (status == read_status::end) break;
+    read_metabolite_line(run, line, line_number);
+  }
+  if (run.metabolites.full()) run.console.say("Too many metabolites - remainder ignored\n");
+  run.console.say(run.metabolites.count(), " metabolites accepted from file '", file_name, "'\n");
+  return read_status::end;
+}
+
+}  // namespace rxnform
