@@ -40,7 +40,10 @@ bool LineReader::fill() {
       if (more == 0) break;
       block_len_ += more;
     }
-    if (block_len_ >= 3 && std::memcmp(block_.get(), "\xEF\xBB\xBF", 3) == 0) block_pos_ = 3;
+    if (block_len_ >= 3 && std::memcmp(block_.get(), "\xEF\xBB\xBF", 3) == 0) {
+      block_pos_ = 3;
+      if (block_len_ == 3) return fill();  // the block held the mark alone
+    }
   }
   if (block_len_ == 0) ended_ = true;
   return block_pos_ < block_len_;
