@@ -29,3 +29,27 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRXNFORM_TE
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== fuzz smoke run: the checked-in corpus, then a short random run"
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DRXNFORM_TESTS=OFF -DRXNFORM_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j "$jobs"
+fuzz_dir=$(mktemp -d)
+trap 'rm -rf "$fuzz_dir"' EXIT
+cp tests/fuzz/corpus/* "$fuzz_dir"/
+build-fuzz/tests/fuzz/fuzz_convert -runs=0 tests/fuzz/corpus
+build-fuzz/tests/fuzz/fuzz_convert -dict=tests/fuzz/rxnform.dict -max_len=8192 \
+  -max_total_time="${FUZZ_SECONDS:-60}" -artifact_prefix="$fuzz_dir/" "$fuzz_dir" 2>&1 | tail -n 3
+
+echo "== static checks: clang-format, clang-tidy, cppcheck"
+sources=$(git ls-files 'src/*.cpp' 'src/*.hpp' 'tests/*.cpp' 'tests/*.hpp' 'bench/*.cpp')
+clang-format --dry-run --Werror $sources
+tidy_log=$(mktemp)
+if ! clang-tidy -p build --quiet $(git ls-files 'src/*.cpp') >"$tidy_log" 2>&1; then
+  grep -E -A3 'warning:|error:' "$tidy_log"
+  exit 1
+fi
+cppcheck --enable=warning,performance,portability --std=c++20 --error-exitcode=1 --inline-suppr \
+  --quiet -I src src
+
+echo "== all tests passed"

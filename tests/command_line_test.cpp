@@ -123,9 +123,10 @@ TEST(CommandLine, ReadErrorStopsTheRunAndSaysWhichFile) {
   // The model keeps what was written before the failure.
   const std::string model = read_file("out.mps");
   EXPECT_EQ(model.substr(0, 24), "NAME          from_xls\r\n");
-  EXPECT_TRUE(model.ends_with(" E  h\r\n"
-                             "********************************************************\r\n"
-                             "COLUMNS\r\n"));
+  EXPECT_TRUE(
+      model.ends_with(" E  h\r\n"
+                      "********************************************************\r\n"
+                      "COLUMNS\r\n"));
 }
 
 TEST(CommandLine, WriteFailureIsReportedInsteadOfTheTotal) {

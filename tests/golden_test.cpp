@@ -32,7 +32,7 @@ TEST_P(Golden, InProcessOnMemory) {
   const golden_case& c = GetParam();
   rxnform::MemorySource abbr(c.abbr), react(c.react), exch(c.exch);
   rxnform::StringSink model, console;
-  rxnform::conversion_inputs inputs{abbr,       react,       exch,       "abbr.txt",
+  rxnform::conversion_inputs inputs{abbr,        react,      exch,        "abbr.txt",
                                     "react.txt", "exch.txt", "model.mps", c.switches.empty()};
   int status = rxnform::convert(inputs, model, console);
   std::string expected_console = c.console;

@@ -1,11 +1,11 @@
 // The line rule shared by the three input tables.
+#include "driver/line_reader.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "driver/line_reader.hpp"
 
 namespace {
 
@@ -73,16 +73,29 @@ TEST(LineReader, Rules) {
       {"LF lines", "ab\ncd\n", {{1, "ab"}, {2, "cd"}}},
       {"CR LF lines and empty CR LF lines", "ab\r\n\r\ncd\r\n", {{1, "ab"}, {2, "cd"}}},
       {"a lone CR disappears", "ab\rcd\r", {{1, "abcd"}}},
-      {"blank lines take no line number", "\n\nx\n\nab\n\n\ncd\n", {{1, "x"}, {2, "ab"}, {3, "cd"}}},
+      {"blank lines take no line number",
+       "\n\nx\n\nab\n\n\ncd\n",
+       {{1, "x"}, {2, "ab"}, {3, "cd"}}},
       {"one character with its line feed is a line, alone it is blank", "a\nb", {{1, "a"}}},
       {"last line without a break is read", "ab\ncd", {{1, "ab"}, {2, "cd"}}},
       {"white space longer than one character is a line", "  \n\t\t\n", {{1, "  "}, {2, "\t\t"}}},
-      {"0x1A ends the file", "ab\ncd\x1A" "ef\ngh\n", {{1, "ab"}, {2, "cd"}}},
-      {"0x1A at a line's start", "ab\n\x1A" "cd\n", {{1, "ab"}}},
+      {"0x1A ends the file",
+       "ab\ncd\x1A"
+       "ef\ngh\n",
+       {{1, "ab"}, {2, "cd"}}},
+      {"0x1A at a line's start",
+       "ab\n\x1A"
+       "cd\n",
+       {{1, "ab"}}},
       {"NUL cuts the line, blank rule after", "x\0yz\nab\0cd\n\0\n"s, {{1, "ab"}}},
       {"byte-order mark skipped at the start only",
-       "\xEF\xBB\xBF" "ab\n\xEF\xBB\xBF" "cd\n",
-       {{1, "ab"}, {2, "\xEF\xBB\xBF" "cd"}}},
+       "\xEF\xBB\xBF"
+       "ab\n\xEF\xBB\xBF"
+       "cd\n",
+       {{1, "ab"},
+        {2,
+         "\xEF\xBB\xBF"
+         "cd"}}},
       {"a line of 3000 characters comes in two pieces",
        long_line + "\nab\n",
        {{1, long_line.substr(0, 2047)}, {2, long_line.substr(2047)}, {3, "ab"}}},

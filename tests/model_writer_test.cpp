@@ -1,4 +1,6 @@
 // The model file's record layouts and number printing.
+#include "model_writer/model_writer.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <random>
 
 #include "driver/byte_sink.hpp"
-#include "model_writer/model_writer.hpp"
 #include "model_writer/number_format.hpp"
 
 namespace {
@@ -25,9 +26,9 @@ std::string printf_g(double value) {
 }
 
 TEST(NumberFormat, AgreesWithPrintfG) {
-  const double fixed[] = {-1,     1,       0.5,     1000,   0.00001, 1e6,    1e30, -1e30,
-                          0.0001, 99999.5, 999999.5, 123456, 1234567, 1e-300, 5e-324,
-                          0.1f,   -2.5,    1e100,   3.14159265, 1e-5 * 3};
+  const double fixed[] = {-1,     1,      0.5,     1000,     0.00001,    1e6,     1e30,
+                          -1e30,  0.0001, 99999.5, 999999.5, 123456,     1234567, 1e-300,
+                          5e-324, 0.1f,   -2.5,    1e100,    3.14159265, 1e-5 * 3};
   for (double v : fixed) EXPECT_EQ(format(v), printf_g(v)) << v;
   std::mt19937_64 random(42);
   for (int i = 0; i < 20000; ++i) {
@@ -37,7 +38,8 @@ TEST(NumberFormat, AgreesWithPrintfG) {
     if (std::isfinite(v) && v != 0) {
       ASSERT_EQ(format(v), printf_g(v)) << v;
     }
-    double decimal = std::ldexp(static_cast<double>(random() % 2000000) - 1e6, -(int)(random() % 20));
+    double decimal =
+        std::ldexp(static_cast<double>(random() % 2000000) - 1e6, -(int)(random() % 20));
     if (decimal != 0) {
       ASSERT_EQ(format(decimal), printf_g(decimal)) << decimal;
     }

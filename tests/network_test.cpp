@@ -47,7 +47,7 @@ TEST(Formula, AtomCountsAndMessages) {
       {"H+", {}, "Unknown atom H in line 3\n"},
       {"C6H12O6C", {{"C", 6}, {"H", 12}, {"O", 6}}, "Repeated atom C... in line 3\n"},
       {"Co2Co", {{"Co", 2}}, "Repeated atom C... in line 3\n"},
-      {"C0C2", {{"C", 2}}, ""},  // a count of 0 leaves room for the element again
+      {"C0C2", {{"C", 2}}, ""},        // a count of 0 leaves room for the element again
       {"c6h12-(O2)", {{"O", 2}}, ""},  // lower case, digits and signs are passed over
       {"(O)2", {}, "Unknown atom O in line 3\n"},
       {"C99999999999", {{"C", 2147483647}}, ""},
@@ -118,9 +118,9 @@ std::string numbered(const std::string& prefix, int count, const std::string& su
 TEST(Capacity, TablesStopWhenFull) {
   for (int extra : {0, 1}) {
     SCOPED_TRACE(extra);
-    run_output out = convert(numbered("m", 1000 + extra, " C1"),
-                             numbered("R", 2000 + extra, " m0 <==> m1"),
-                             numbered("EX_m", 500 + extra, "(e) [e] m <==> 0 1"));
+    run_output out =
+        convert(numbered("m", 1000 + extra, " C1"), numbered("R", 2000 + extra, " m0 <==> m1"),
+                numbered("EX_m", 500 + extra, "(e) [e] m <==> 0 1"));
     EXPECT_NE(out.console.find("Too many metabolites - remainder ignored\n"
                                "1000 metabolites accepted from file 'abbr.txt'\n"),
               std::string::npos);

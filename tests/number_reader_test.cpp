@@ -1,11 +1,11 @@
 // The number syntax of coefficients and bounds.
+#include "network/number_reader.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include "network/number_reader.hpp"
 
 namespace {
 
@@ -29,12 +29,12 @@ TEST(NumberReader, SyntaxInDoublePrecision) {
       {"1.5e6", 5, 1.5e6},
       {"1E-2x", 4, 0.01},
       {"2e+3", 4, 2000},
-      {"1e", 2, 1},        // a marker without digits is exponent 0
+      {"1e", 2, 1},  // a marker without digits is exponent 0
       {"1e+", 3, 1},
       {"1e-x", 3, 1},
-      {"1.2.3", 3, 1.2},   // one decimal point only
-      {"1,5", 1, 1},       // a comma is no decimal point
-      {"0x1A", 1, 0},      // no hexadecimal form
+      {"1.2.3", 3, 1.2},  // one decimal point only
+      {"1,5", 1, 1},      // a comma is no decimal point
+      {"0x1A", 1, 0},     // no hexadecimal form
       {"+INF", 4, kInf},
       {"-INFINITY", 4, -kInf},
       {"INF", 0, kUnset},  // the sign is part of the word

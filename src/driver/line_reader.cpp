@@ -20,6 +20,7 @@ std::size_t FileSource::read(char* buffer, std::size_t capacity) {
 
 std::size_t MemorySource::read(char* buffer, std::size_t capacity) {
   std::size_t got = std::min(capacity, bytes_.size());
+  if (got == 0) return 0;  // an empty view may have no storage at all
   std::memcpy(buffer, bytes_.data(), got);
   bytes_.remove_prefix(got);
   return got;

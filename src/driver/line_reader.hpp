@@ -63,7 +63,7 @@ class LineReader {
   bool fill();
   std::size_t read_piece();
 
-  static constexpr std::size_t kBlock = 64 * 1024;
+  static constexpr std::size_t kBlock = std::size_t{64} * 1024;
 
   ByteSource& source_;
   std::unique_ptr<char[]> block_;  // raw bytes as read from the source
@@ -72,7 +72,7 @@ class LineReader {
   bool started_ = false;           // the byte-order-mark check is done
   bool ended_ = false;             // end of data, 0x1A, or an error met
   int lines_delivered_ = 0;        // non-blank lines so far: the last line_number
-  char piece_[kMaxLine + 1];       // one piece of a line as read, line feed included
+  char piece_[kMaxLine + 1] = {};  // one piece of a line as read, line feed included
 };
 
 }  // namespace rxnform

@@ -134,8 +134,8 @@ int run_command(int argc, const char* const* argv, ByteSink& console_sink) {
   FileSource react(inputs[1]);
   FileSource exch(inputs[2]);
   FileSink model(output, /*owned=*/true);
-  conversion_inputs conversion{abbr, react, exch, names[0], names[1], names[2], names[3],
-                               check_balance};
+  conversion_inputs conversion{abbr,     react,    exch,     names[0],
+                               names[1], names[2], names[3], check_balance};
   return convert(conversion, model, console_sink);
 }
 

@@ -14,9 +14,9 @@ constexpr int kStatusOk = 0;
 constexpr int kStatusFailed = -1;
 
 struct conversion_inputs {
-  ByteSource& abbr;  // the metabolite table
+  ByteSource& abbr;   // the metabolite table
   ByteSource& react;  // the reaction table
-  ByteSource& exch;  // the exchange reaction table
+  ByteSource& exch;   // the exchange reaction table
   // The four file names as typed, for the messages.
   std::string_view abbr_name;
   std::string_view react_name;

@@ -18,7 +18,7 @@ struct run_state {
   metabolite_table metabolites;
   reaction_table reactions;
   exchange_table exchanges;
-  int balanced_reactions = 0;  // fully parsed reactions that passed the balance test
+  int balanced_reactions = 0;      // fully parsed reactions that passed the balance test
   bool objective_written = false;  // the first row record is the objective ('N') row
   ModelWriter& model;
   Console& console;

@@ -50,12 +50,12 @@ class ModelWriter {
   // the name before it (of `name_length` characters) starts in column 15.
   char* put_value(char* out, std::size_t name_length, double value);
 
-  static constexpr std::size_t kBufferSize = 256 * 1024;
+  static constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
   ByteSink& sink_;
   std::unique_ptr<char[]> buffer_;
-  std::size_t used_ = 0;        // bytes of buffer_ not yet handed to the sink
-  int lines_written_ = 0;       // every line written, fixed texts included
+  std::size_t used_ = 0;              // bytes of buffer_ not yet handed to the sink
+  int lines_written_ = 0;             // every line written, fixed texts included
   std::unique_ptr<char[]> oversize_;  // for a record longer than the buffer
   // The last value printed, since a column's entries often repeat one.
   double cached_value_ = 0;

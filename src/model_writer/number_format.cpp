@@ -1,8 +1,9 @@
 #include "model_writer/number_format.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
+#include <string_view>
 
 namespace rxnform {
 
@@ -12,8 +13,8 @@ std::size_t format_number(double value, char* out) {
     return 1;
   }
   if (std::isinf(value)) {
-    std::memcpy(out, value > 0 ? "+INF" : "-INF", 4);
-    return 4;
+    const std::string_view word = value > 0 ? "+INF" : "-INF";
+    return static_cast<std::size_t>(std::copy(word.begin(), word.end(), out) - out);
   }
   // to_chars with a precision prints exactly as printf's "%g" does.
   auto result = std::to_chars(out, out + kNumberChars, value, std::chars_format::general, 6);

@@ -3,21 +3,25 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <string_view>
+#include <type_traits>
 
 namespace rxnform {
 
 template <typename Entry, int Capacity>
 class fixed_table {
+  static_assert(std::is_trivial_v<Entry>, "entries are plain records, valid when zero-filled");
+
  public:
   static constexpr int kCapacity = Capacity;
 
-  // False if the memory could not be had.
+  // False if the memory could not be had. Zero-filled by calloc, so pages of
+  // slots never used are never touched.
   bool allocate() {
-    entries_.reset(new (std::nothrow) Entry[Capacity]());
+    entries_.reset(static_cast<Entry*>(std::calloc(Capacity, sizeof(Entry))));
     return entries_ != nullptr;
   }
 
@@ -31,7 +35,10 @@ class fixed_table {
   const Entry& operator[](int slot) const { return entries_[slot]; }
 
  private:
-  std::unique_ptr<Entry[]> entries_;
+  struct release {
+    void operator()(Entry* entries) const { std::free(entries); }
+  };
+  std::unique_ptr<Entry[], release> entries_;
   int count_ = 0;  // slots used
 };
 

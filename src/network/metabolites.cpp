@@ -10,7 +10,21 @@ namespace rxnform {
 
 namespace {
 
-enum element : int { C, O, H, N, P, S, Co, Fe, K, X, R, Na, Se };
+enum element : int {
+  carbon,
+  oxygen,
+  hydrogen,
+  nitrogen,
+  phosphorus,
+  sulfur,
+  cobalt,
+  iron,
+  potassium,
+  x_group,
+  r_group,
+  sodium,
+  selenium
+};
 constexpr int kUnknown = -1;
 
 // Decides the symbol that starts with the upper-case letter at `pos`; sets
@@ -28,17 +42,28 @@ int element_at(std::string_view formula, std::size_t pos, std::size_t& length) {
     return ends_symbol ? single : kUnknown;
   };
   switch (letter) {
-    case 'C': return single_or_pair(C, 'o', Co);
-    case 'N': return single_or_pair(N, 'a', Na);
-    case 'S': return single_or_pair(S, 'e', Se);
-    case 'F': return single_or_pair(kUnknown, 'e', Fe);
-    case 'O': return ends_symbol ? O : kUnknown;
-    case 'H': return ends_symbol ? H : kUnknown;
-    case 'P': return ends_symbol ? P : kUnknown;
-    case 'K': return ends_symbol ? K : kUnknown;
-    case 'X': return ends_symbol ? X : kUnknown;
-    case 'R': return ends_symbol ? R : kUnknown;
-    default: return kUnknown;
+    case 'C':
+      return single_or_pair(carbon, 'o', cobalt);
+    case 'N':
+      return single_or_pair(nitrogen, 'a', sodium);
+    case 'S':
+      return single_or_pair(sulfur, 'e', selenium);
+    case 'F':
+      return single_or_pair(kUnknown, 'e', iron);
+    case 'O':
+      return ends_symbol ? oxygen : kUnknown;
+    case 'H':
+      return ends_symbol ? hydrogen : kUnknown;
+    case 'P':
+      return ends_symbol ? phosphorus : kUnknown;
+    case 'K':
+      return ends_symbol ? potassium : kUnknown;
+    case 'X':
+      return ends_symbol ? x_group : kUnknown;
+    case 'R':
+      return ends_symbol ? r_group : kUnknown;
+    default:
+      return kUnknown;
   }
 }
 
@@ -84,8 +109,8 @@ void parse_formula(std::string_view formula, int line_number,
       return;
     }
     if (atom_counts[e] != 0) {
-      console.say("Repeated atom ", std::string_view(&formula[pos], 1), "... in line ",
-                  line_number, "\n");
+      console.say("Repeated atom ", std::string_view(&formula[pos], 1), "... in line ", line_number,
+                  "\n");
       return;
     }
     pos += length;

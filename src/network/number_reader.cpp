@@ -20,8 +20,8 @@ std::size_t read_number_as(std::string_view text, T& value) {
     ++pos;
     std::string_view word = text.substr(pos, 3);
     if (word == "INF" || word == "NAN") {
-      T magnitude = word == "INF" ? std::numeric_limits<T>::infinity()
-                                  : std::numeric_limits<T>::quiet_NaN();
+      T magnitude =
+          word == "INF" ? std::numeric_limits<T>::infinity() : std::numeric_limits<T>::quiet_NaN();
       value = negative ? -magnitude : magnitude;
       return pos + 3;
     }
@@ -90,8 +90,6 @@ std::size_t read_number(std::string_view text, double& value) {
   return read_number_as(text, value);
 }
 
-std::size_t read_number(std::string_view text, float& value) {
-  return read_number_as(text, value);
-}
+std::size_t read_number(std::string_view text, float& value) { return read_number_as(text, value); }
 
 }  // namespace rxnform

@@ -131,7 +131,8 @@ void read_reaction_line(run_state& run, std::string_view line, int line_number) 
   if (equation.size() >= sizeof reaction.equation) {
     run.console.say("Reaction too long in line ", line_number, " - truncated\n");
   }
-  std::string_view stored = store_field(reaction.equation, equation.substr(skip_space(equation, 0)));
+  std::string_view stored =
+      store_field(reaction.equation, equation.substr(skip_space(equation, 0)));
   if (stored.empty()) return;  // no equation: nothing written, not tested, not counted
 
   element_sums sums;
