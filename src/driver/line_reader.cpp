@@ -57,27 +57,32 @@ std::size_t LineReader::read_piece() {
   std::size_t length = 0;
   while (length < kMaxLine) {
     if (block_pos_ == block_len_ && !fill()) break;
-    const char* bytes = block_.get();
-    std::size_t pos = block_pos_;
-    const std::size_t end = block_len_;
-    bool done = false;
-    while (pos < end && length < kMaxLine) {
-      char c = bytes[pos++];
+    const char* start = block_.get() + block_pos_;
+    const std::size_t room = std::min(block_len_ - block_pos_, kMaxLine - length);
+    // Most lines hold neither a carriage return nor 0x1A: copy them whole.
+    const void* feed = std::memchr(start, '\n', room);
+    const std::size_t span =
+        feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - start) + 1 : room;
+    if (!std::memchr(start, '\r', span) && !std::memchr(start, '\x1A', span)) {
+      std::memcpy(piece_ + length, start, span);
+      length += span;
+      block_pos_ += span;
+      if (feed) break;
+      continue;
+    }
+    for (std::size_t i = 0; i < span; ++i) {
+      const char c = start[i];
       if (c == '\r') continue;
       if (c == '\x1A') {  // end-of-file mark: nothing after it is read
         ended_ = true;
-        block_len_ = pos;
-        done = true;
-        break;
+        block_len_ = block_pos_ + i + 1;
+        block_pos_ = block_len_;
+        return length;
       }
       piece_[length++] = c;
-      if (c == '\n') {
-        done = true;
-        break;
-      }
     }
-    block_pos_ = pos;
-    if (done) break;
+    block_pos_ += span;
+    if (feed) break;
   }
   return length;
 }

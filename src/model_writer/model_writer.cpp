@@ -1,6 +1,7 @@
 #include "model_writer/model_writer.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "model_writer/number_format.hpp"
@@ -8,9 +9,6 @@
 namespace rxnform {
 
 namespace {
-
-constexpr std::size_t kValueField = 22;  // name plus value: columns 15 to 36
-constexpr std::size_t kLineEnd = 2;      // CR LF
 
 char* put(char* out, std::string_view text) {
   std::memcpy(out, text.data(), text.size());
@@ -20,7 +18,7 @@ char* put(char* out, std::string_view text) {
 char* put_line_end(char* out) {
   out[0] = '\r';
   out[1] = '\n';
-  return out + kLineEnd;
+  return out + 2;
 }
 
 }  // namespace
@@ -57,28 +55,14 @@ bool ModelWriter::finish() {
 }
 
 char* ModelWriter::put_value(char* out, std::size_t name_length, double value) {
-  const char* text;
-  std::size_t length;
-  if (value == -1) {
-    text = "-1";
-    length = 2;
-  } else if (value == 1) {
-    text = "1";
-    length = 1;
-  } else {
-    if (!(value == cached_value_)) {
-      cached_length_ = format_number(value, cached_text_);
-      cached_value_ = value;
-    }
-    text = cached_text_;
-    length = cached_length_;
-  }
+  const std::string_view text = value_text(value);
+  const std::size_t length = text.size();
   std::size_t used = name_length + length;
   if (used < kValueField) {
     std::memset(out, ' ', kValueField - used);
     out += kValueField - used;
   }
-  return put(out, std::string_view(text, length));
+  return put(out, text);
 }
 
 void ModelWriter::write_text(std::string_view lines) {
@@ -100,7 +84,7 @@ void ModelWriter::write_row(char type, std::string_view name) {
   commit(put_line_end(put(out + 4, name)));
 }
 
-void ModelWriter::write_entry(std::string_view column, std::string_view row, double value) {
+void ModelWriter::write_entry_general(std::string_view column, std::string_view row, double value) {
   constexpr std::size_t kColumnField = 10;
   char* out = reserve(4 + std::max(column.size(), kColumnField) + row.size() + kValueField +
                       kNumberChars + kLineEnd);

@@ -9,10 +9,6 @@ void element_sums::clear() {
   for (double& s : sum) s = 0;
 }
 
-void element_sums::add_term(const metabolite_entry& metabolite, double signed_coefficient) {
-  for (int e = 0; e < kElementCount; ++e) sum[e] += signed_coefficient * metabolite.atom_counts[e];
-}
-
 std::string format_balance_sum(double sum) {
   char text[400];  // the largest double has 309 digits before the point
   auto result = std::to_chars(text, text + sizeof text, sum, std::chars_format::fixed, 2);

@@ -16,7 +16,10 @@ struct element_sums {
 
   void clear();
   // Adds the atoms of one term: its signed coefficient times each atom count.
-  void add_term(const metabolite_entry& metabolite, double signed_coefficient);
+  void add_term(const metabolite_entry& metabolite, double signed_coefficient) {
+    for (int e = 0; e < kElementCount; ++e)
+      sum[e] += signed_coefficient * metabolite.atom_counts[e];
+  }
   // True when every sum is within the tolerance; otherwise prints the report
   // naming the line and each element outside it.
   bool test(int line_number, Console& console) const;

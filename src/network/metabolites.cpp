@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <limits>
+#include <new>
 
 #include "driver/run_state.hpp"
 #include "network/text.hpp"
@@ -69,27 +70,47 @@ int element_at(std::string_view formula, std::size_t pos, std::size_t& length) {
 
 }  // namespace
 
-std::size_t metabolite_table::hash(std::string_view name) {
-  std::uint32_t h = 2166136261u;  // FNV-1a
-  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-  return h & (kIndexSize - 1);
+inline std::uint64_t metabolite_table::key_of(std::string_view name) {
+  // Built from loads that stay inside the name: a short variable-length copy
+  // into a zeroed word would stall on every lookup.
+  const char* bytes = name.data();
+  const std::size_t n = name.size();
+  auto load4 = [](const char* p) {  // compiles to one load; the same on any byte order
+    auto byte = [p](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(p[i])); };
+    return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+  };
+  if (n >= 4) {
+    return load4(bytes) | (static_cast<std::uint64_t>(load4(bytes + n - 4)) << (8 * (n - 4)));
+  }
+  std::uint64_t key = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    key |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+  }
+  return key;
+}
+
+inline std::size_t metabolite_table::home_of(std::uint64_t key) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> (64 - kIndexBits));
 }
 
 void metabolite_table::index(int slot) {
-  std::string_view name = (*this)[slot].abbreviation;
-  for (std::size_t i = hash(name);; i = (i + 1) & (kIndexSize - 1)) {
-    if (index_[i] == 0) {
-      index_[i] = static_cast<std::int16_t>(slot + 1);
+  const std::string_view name = (*this)[slot].abbreviation;
+  const std::uint64_t key = key_of(name);
+  for (std::size_t i = home_of(key);; i = (i + 1) & (kIndexSize - 1)) {
+    if (index_[i].slot == 0) {
+      index_[i] = {key, static_cast<std::int16_t>(slot + 1)};
       return;
     }
-    if (name == (*this)[index_[i] - 1].abbreviation) return;  // the first entry keeps the name
+    if (index_[i].key == key) return;  // the first entry keeps the name
   }
 }
 
 int metabolite_table::find(std::string_view name) const {
-  for (std::size_t i = hash(name);; i = (i + 1) & (kIndexSize - 1)) {
-    if (index_[i] == 0) return -1;
-    if (name == (*this)[index_[i] - 1].abbreviation) return index_[i] - 1;
+  if (name.empty() || name.size() >= sizeof(metabolite_entry::abbreviation)) return -1;
+  const std::uint64_t key = key_of(name);
+  for (std::size_t i = home_of(key);; i = (i + 1) & (kIndexSize - 1)) {
+    if (index_[i].slot == 0) return -1;
+    if (index_[i].key == key) return index_[i].slot - 1;
   }
 }
 

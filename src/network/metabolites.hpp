@@ -37,8 +37,18 @@ class metabolite_table : public fixed_table<metabolite_entry, 1000> {
 
  private:
   static constexpr std::size_t kIndexSize = 2048;  // a power of two, over twice the capacity
-  static std::size_t hash(std::string_view name);
-  std::array<std::int16_t, kIndexSize> index_{};  // slot + 1, 0 when free
+  static constexpr int kIndexBits = 11;
+
+  // An abbreviation's bytes, zero-padded to eight, as one comparable value:
+  // names hold no NUL byte, so equal keys mean equal names.
+  static inline std::uint64_t key_of(std::string_view name);
+  static inline std::size_t home_of(std::uint64_t key);
+
+  struct index_slot {
+    std::uint64_t key;  // the abbreviation's key
+    std::int16_t slot;  // entry + 1; 0 while free
+  };
+  std::array<index_slot, kIndexSize> index_{};
 };
 
 // Sets the atom counts of one formula field. Stops at the first unknown or

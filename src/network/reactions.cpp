@@ -12,7 +12,11 @@ namespace rxnform {
 namespace {
 
 bool starts_at(std::string_view text, std::size_t pos, std::string_view word) {
-  return pos <= text.size() && text.substr(pos).starts_with(word);
+  if (pos > text.size() || text.size() - pos < word.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (text[pos + i] != word[i]) return false;
+  }
+  return true;
 }
 
 // Longest term name the parser builds (8 characters and an appended "e");
@@ -48,12 +52,12 @@ parse_result parse_equation(run_state& run, reaction_entry& reaction, std::strin
       ++pos;
       continue;
     }
-    if (starts_at(equation, pos, "-->")) {
+    if (c == '-' && starts_at(equation, pos, "-->")) {
       side_sign = 1.0;
       pos += 3;
       continue;
     }
-    if (starts_at(equation, pos, "<==>")) {
+    if (c == '<' && starts_at(equation, pos, "<==>")) {
       side_sign = 1.0;
       reaction.reversible = 1;
       pos += 4;
@@ -96,10 +100,14 @@ parse_result parse_equation(run_state& run, reaction_entry& reaction, std::strin
       console.say("No name or name too long in line ", line_number, "\n");
       return parse_result::abandoned;
     }
+    // The name as built: the text itself, or a copy with the "e" appended.
     char built[kMaxTermName];
-    std::memcpy(built, text.data(), text.size());
-    if (extracellular) built[text.size()] = 'e';
-    const std::string_view name(built, length);
+    std::string_view name = text;
+    if (extracellular) {
+      for (std::size_t i = 0; i < text.size(); ++i) built[i] = text[i];
+      built[text.size()] = 'e';
+      name = std::string_view(built, length);
+    }
 
     const int slot = run.metabolites.find(name);
     if (slot < 0) {
