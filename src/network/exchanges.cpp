@@ -4,6 +4,7 @@
 
 #include "driver/run_state.hpp"
 #include "network/number_reader.hpp"
+#include "network/table_reader.hpp"
 #include "network/text.hpp"
 
 namespace rxnform {
@@ -89,15 +90,9 @@ void read_exchange_line(run_state& run, std::string_view line, int line_number) 
 }
 
 read_status read_exchanges(run_state& run, LineReader& reader) {
-  std::string_view line;
-  int line_number = 0;
-  while (!run.exchanges.full()) {
-    read_status status = reader.read_line(line, line_number);
-    if (status == read_status::error) return status;
-    if (status == read_status::end) break;
+  return read_table(reader, run.exchanges, [&](std::string_view line, int line_number) {
     read_exchange_line(run, line, line_number);
-  }
-  return read_status::end;
+  });
 }
 
 void write_exchange_bounds(run_state& run, std::string_view file_name) {

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "driver/run_state.hpp"
+#include "network/table_reader.hpp"
 #include "network/text.hpp"
 
 namespace rxnform {
@@ -28,44 +29,37 @@ enum element : int {
 };
 constexpr int kUnknown = -1;
 
+// How an upper-case letter starts a symbol: alone, it is `single` when the
+// end of the field, a digit or the next upper-case letter follows; followed by
+// `second`, it is the two-letter symbol `pair`. Anything else is unknown.
+struct symbol_rule {
+  char letter;
+  int single;
+  char second;
+  int pair;
+};
+
+constexpr symbol_rule kSymbolRules[] = {
+    {'C', carbon, 'o', cobalt},     {'N', nitrogen, 'a', sodium},  {'S', sulfur, 'e', selenium},
+    {'F', kUnknown, 'e', iron},     {'O', oxygen, 0, kUnknown},    {'H', hydrogen, 0, kUnknown},
+    {'P', phosphorus, 0, kUnknown}, {'K', potassium, 0, kUnknown}, {'X', x_group, 0, kUnknown},
+    {'R', r_group, 0, kUnknown},
+};
+
 // Decides the symbol that starts with the upper-case letter at `pos`; sets
 // `length` to the symbol's number of characters.
 int element_at(std::string_view formula, std::size_t pos, std::size_t& length) {
-  const char letter = formula[pos];
   const char next = pos + 1 < formula.size() ? formula[pos + 1] : '\0';
-  const bool ends_symbol = next == '\0' || is_digit(next) || is_upper(next);
   length = 1;
-  auto single_or_pair = [&](int single, char second, int pair) {
-    if (second != '\0' && next == second) {
+  for (const symbol_rule& rule : kSymbolRules) {
+    if (rule.letter != formula[pos]) continue;
+    if (rule.second != 0 && next == rule.second) {
       length = 2;
-      return pair;
+      return rule.pair;
     }
-    return ends_symbol ? single : kUnknown;
-  };
-  switch (letter) {
-    case 'C':
-      return single_or_pair(carbon, 'o', cobalt);
-    case 'N':
-      return single_or_pair(nitrogen, 'a', sodium);
-    case 'S':
-      return single_or_pair(sulfur, 'e', selenium);
-    case 'F':
-      return single_or_pair(kUnknown, 'e', iron);
-    case 'O':
-      return ends_symbol ? oxygen : kUnknown;
-    case 'H':
-      return ends_symbol ? hydrogen : kUnknown;
-    case 'P':
-      return ends_symbol ? phosphorus : kUnknown;
-    case 'K':
-      return ends_symbol ? potassium : kUnknown;
-    case 'X':
-      return ends_symbol ? x_group : kUnknown;
-    case 'R':
-      return ends_symbol ? r_group : kUnknown;
-    default:
-      return kUnknown;
+    return next == '\0' || is_digit(next) || is_upper(next) ? rule.single : kUnknown;
   }
+  return kUnknown;
 }
 
 }  // namespace
@@ -175,14 +169,11 @@ void read_metabolite_line(run_state& run, std::string_view line, int line_number
 }
 
 read_status read_metabolites(run_state& run, LineReader& reader, std::string_view file_name) {
-  std::string_view line;
-  int line_number = 0;
-  while (!run.metabolites.full()) {
-    read_status status = reader.read_line(line, line_number);
-    if (status == read_status::error) return status;
-    if (status == read_status::end) break;
-    read_metabolite_line(run, line, line_number);
-  }
+  const read_status status =
+      read_table(reader, run.metabolites, [&](std::string_view line, int line_number) {
+        read_metabolite_line(run, line, line_number);
+      });
+  if (status == read_status::error) return status;
   if (run.metabolites.full()) run.console.say("Too many metabolites - remainder ignored\n");
   run.console.say(run.metabolites.count(), " metabolites accepted from file '", file_name, "'\n");
   return read_status::end;

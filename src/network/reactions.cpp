@@ -5,6 +5,7 @@
 #include "driver/run_state.hpp"
 #include "network/balance.hpp"
 #include "network/number_reader.hpp"
+#include "network/table_reader.hpp"
 #include "network/text.hpp"
 
 namespace rxnform {
@@ -149,14 +150,10 @@ void read_reaction_line(run_state& run, std::string_view line, int line_number) 
 }
 
 read_status read_reactions(run_state& run, LineReader& reader, std::string_view file_name) {
-  std::string_view line;
-  int line_number = 0;
-  while (!run.reactions.full()) {
-    read_status status = reader.read_line(line, line_number);
-    if (status == read_status::error) return status;
-    if (status == read_status::end) break;
-    read_reaction_line(run, line, line_number);
-  }
+  const read_status status = read_table(
+      reader, run.reactions,
+      [&](std::string_view line, int line_number) { read_reaction_line(run, line, line_number); });
+  if (status == read_status::error) return status;
   if (run.reactions.full()) run.console.say("Too many reactions - remainder ignored\n");
   if (run.check_balance) {
     run.console.say(run.reactions.count(), " reactions accepted from file '", file_name, "', ",
