@@ -117,6 +117,11 @@ TEST(LineReader, Rules) {
   }
 }
 
+TEST(LineReader, EmptyViewWithoutStorageIsAnEmptyFile) {
+  rxnform::MemorySource source{std::string_view{}};  // data() is null
+  EXPECT_EQ(read_all(source), lines{});
+}
+
 TEST(LineReader, ReadErrorIsNotTheEndOfTheFile) {
   FailingSource source;
   LineReader reader(source);
