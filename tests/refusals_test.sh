@@ -42,5 +42,7 @@ refusal reversible_reaction_without_terms 'obj\na\n' 'R1 a --> obj\nR2 <==>\n' '
   "column 'R2' not found" yes
 refusal infinite_exchange_bound 'obj\na\nae\n' 'R1 a --> obj\nR2 ae --> a\n' \
   'EX_a(e) [e] a <==> -INF +INF\n' "cannot convert '-INF' to floating-point number" yes
+refusal not_a_number_coefficient 'obj\na\n' 'R1 (+NAN) a --> obj\n' '' \
+  "cannot convert 'nan' to floating-point number" yes
 
 [ "$failures" -eq 0 ] || exit 1
