@@ -61,29 +61,26 @@ int convert(const conversion_inputs& inputs, ByteSink& model_sink, ByteSink& con
     return kStatusFailed;
   };
 
-  // Each reader lives for its phase only, so the next one reuses its memory.
-  auto read_phase = [](ByteSource& source, auto phase) {
-    LineReader reader(source);
-    return phase(reader);
-  };
-
+  // Each line reader lives for its phase only, so the next one reuses its memory.
   model.write_text("NAME          from_xls\nROWS\n");
-  if (read_phase(inputs.abbr, [&](LineReader& reader) {
-        return read_metabolites(*run, reader, inputs.abbr_name);
-      }) == read_status::error) {
-    return read_failed(inputs.abbr_name);
+  {
+    LineReader abbr(inputs.abbr);
+    if (read_metabolites(*run, abbr, inputs.abbr_name) == read_status::error) {
+      return read_failed(inputs.abbr_name);
+    }
   }
   model.write_text(kSeparator);
   model.write_text("COLUMNS\n");
-  if (read_phase(inputs.react, [&](LineReader& reader) {
-        return read_reactions(*run, reader, inputs.react_name);
-      }) == read_status::error) {
-    return read_failed(inputs.react_name);
+  {
+    LineReader react(inputs.react);
+    if (read_reactions(*run, react, inputs.react_name) == read_status::error) {
+      return read_failed(inputs.react_name);
+    }
   }
   model.write_text(kSeparator);
-  if (read_phase(inputs.exch, [&](LineReader& reader) { return read_exchanges(*run, reader); }) ==
-      read_status::error) {
-    return read_failed(inputs.exch_name);
+  {
+    LineReader exch(inputs.exch);
+    if (read_exchanges(*run, exch) == read_status::error) return read_failed(inputs.exch_name);
   }
   model.write_text(kSeparator);
   model.write_text("RHS\nBOUNDS\n");
