@@ -1,6 +1,5 @@
 #include "network/reactions.hpp"
 
-#include <cstring>
 
 #include "driver/run_state.hpp"
 #include "network/balance.hpp"
