@@ -83,6 +83,18 @@ TEST(ModelWriter, RecordLayoutsAndLineCount) {
             "    COLUMNNAME12ROWNAME_LONGER_THAN_22_CHARS2\r\n");
 }
 
+TEST(ModelWriter, RecordLongerThanTheBufferIsWrittenWhole) {
+  rxnform::StringSink sink;
+  rxnform::ModelWriter model(sink);
+  const std::string name(1 << 20, 'n');
+  model.write_row('E', "a");
+  model.write_row('E', name);
+  model.write_row('E', "b");
+  ASSERT_TRUE(model.finish());
+  EXPECT_EQ(model.lines_written(), 3);
+  EXPECT_EQ(sink.text(), " E  a\r\n E  " + name + "\r\n E  b\r\n");
+}
+
 TEST(ModelWriter, LargeOutputArrivesWholeAndInOrder) {
   rxnform::StringSink sink;
   rxnform::ModelWriter model(sink);
