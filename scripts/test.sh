@@ -11,6 +11,16 @@ command -v glpsol >/dev/null || need+=(glpk-utils)
 command -v clp >/dev/null || need+=(coinor-clp)
 command -v cmake >/dev/null || need+=(cmake)
 command -v ninja >/dev/null || need+=(ninja-build)
+command -v g++ >/dev/null || need+=(g++)
+command -v clang++ >/dev/null || need+=(clang)
+[ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] \
+  || need+=(libclang-rt-dev)
+command -v clang-format >/dev/null || need+=(clang-format)
+command -v clang-tidy >/dev/null || need+=(clang-tidy)
+command -v cppcheck >/dev/null || need+=(cppcheck)
+command -v man >/dev/null || need+=(man-db)
+command -v groff >/dev/null || need+=(groff-base)
+command -v dpkg-shlibdeps >/dev/null || need+=(dpkg-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 if [ ${#need[@]} -gt 0 ]; then
   echo "== installing ${need[*]}"
