@@ -1,6 +1,5 @@
 #include "network/reactions.hpp"
 
-
 #include "driver/run_state.hpp"
 #include "network/balance.hpp"
 #include "network/number_reader.hpp"
