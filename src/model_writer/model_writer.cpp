@@ -1,7 +1,6 @@
 #include "model_writer/model_writer.hpp"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 
 #include "model_writer/number_format.hpp"
@@ -85,7 +84,6 @@ void ModelWriter::write_row(char type, std::string_view name) {
 }
 
 void ModelWriter::write_entry_general(std::string_view column, std::string_view row, double value) {
-  constexpr std::size_t kColumnField = 10;
   char* out = reserve(4 + std::max(column.size(), kColumnField) + row.size() + kValueField +
                       kNumberChars + kLineEnd);
   std::memset(out, ' ', 4);

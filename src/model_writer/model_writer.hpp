@@ -55,8 +55,9 @@ class ModelWriter {
   inline std::string_view value_text(double value);
   void write_entry_general(std::string_view column, std::string_view row, double value);
 
-  static constexpr std::size_t kValueField = 22;  // name plus value: columns 15 to 36
-  static constexpr std::size_t kLineEnd = 2;      // CR LF
+  static constexpr std::size_t kColumnField = 10;  // column name: columns 5 to 14
+  static constexpr std::size_t kValueField = 22;   // name plus value: columns 15 to 36
+  static constexpr std::size_t kLineEnd = 2;       // CR LF
   static constexpr std::size_t kBufferSize = std::size_t{256} * 1024;
 
   ByteSink& sink_;
@@ -108,7 +109,6 @@ inline std::string_view ModelWriter::value_text(double value) {
 // Entries are most of the model file: the common case, where both names fit
 // their fields, is laid out here on a template of blanks at a fixed length.
 inline void ModelWriter::write_entry(std::string_view column, std::string_view row, double value) {
-  constexpr std::size_t kColumnField = 10;
   constexpr std::size_t kRowAt = 4 + kColumnField;         // the row name starts in column 15
   constexpr std::size_t kValueEnd = kRowAt + kValueField;  // the value ends in column 36
   constexpr std::size_t kLength = kValueEnd + kLineEnd;

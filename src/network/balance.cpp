@@ -5,10 +5,6 @@
 
 namespace rxnform {
 
-void element_sums::clear() {
-  for (double& s : sum) s = 0;
-}
-
 std::string format_balance_sum(double sum) {
   char text[400];  // the largest double has 309 digits before the point
   auto result = std::to_chars(text, text + sizeof text, sum, std::chars_format::fixed, 2);

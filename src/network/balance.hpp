@@ -14,7 +14,6 @@ constexpr double kBalanceTolerance = 0.001;
 struct element_sums {
   double sum[kElementCount] = {};
 
-  void clear();
   // Adds the atoms of one term: its signed coefficient times each atom count.
   void add_term(const metabolite_entry& metabolite, double signed_coefficient) {
     for (int e = 0; e < kElementCount; ++e)

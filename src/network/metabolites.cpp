@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <limits>
-#include <new>
 
 #include "driver/run_state.hpp"
 #include "network/table_reader.hpp"

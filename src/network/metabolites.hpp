@@ -36,8 +36,9 @@ class metabolite_table : public fixed_table<metabolite_entry, 1000> {
   int find(std::string_view name) const;
 
  private:
-  static constexpr std::size_t kIndexSize = 2048;  // a power of two, over twice the capacity
   static constexpr int kIndexBits = 11;
+  static constexpr std::size_t kIndexSize = std::size_t{1}
+                                            << kIndexBits;  // over twice the capacity
 
   // An abbreviation's bytes, zero-padded to eight, as one comparable value:
   // names hold no NUL byte, so equal keys mean equal names.
