@@ -95,6 +95,19 @@ TEST(CommandLine, SwitchSpellingsAndExtraArguments) {
   }
 }
 
+// A path such as "/cluster/abbr.txt" begins like "/c" but names a file: no
+// warning, and the four names stay in place (the fourth is created).
+TEST(CommandLine, AbsolutePathIntoADirectoryStartingWithCIsAFileName) {
+  for (const char* abbr : {"/cluster/abbr.txt", "/Cells/x", "/c/"}) {
+    ScratchDir dir;
+    command_result result = run_rxnform({abbr, "react.txt", "exch.txt", "out.mps"});
+    SCOPED_TRACE(abbr);
+    EXPECT_EQ(result.console, kCantOpen);
+    EXPECT_EQ(result.status, -1);
+    EXPECT_TRUE(fs::exists("out.mps"));
+  }
+}
+
 TEST(CommandLine, ModelFileNamingAnInputLeavesTheInputUntouched) {
   ScratchDir dir;
   write_example();

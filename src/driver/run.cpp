@@ -1,6 +1,7 @@
 #include "driver/run.hpp"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -39,6 +40,15 @@ void print_usage(Console& console) {
 bool same_file(const char* input, const char* output) {
   std::error_code error;
   return std::filesystem::equivalent(input, output, error) && !error;
+}
+
+// "-c" or "/c" (either case; only the first two characters count). An
+// absolute path such as "/cluster/abbr.txt" begins with "/c" too, so a
+// '/' argument with a directory part is a file name, not the switch.
+bool is_check_switch(const char* argument) {
+  if (argument[0] != '-' && argument[0] != '/') return false;
+  if (argument[1] != 'c' && argument[1] != 'C') return false;
+  return argument[0] == '-' || std::strchr(argument + 1, '/') == nullptr;
 }
 
 }  // namespace
@@ -109,8 +119,7 @@ int run_command(int argc, const char* const* argv, ByteSink& console_sink) {
 
   bool check_balance = true;
   int first = 1;
-  const char* option = argv[1];
-  if ((option[0] == '-' || option[0] == '/') && (option[1] == 'c' || option[1] == 'C')) {
+  if (is_check_switch(argv[1])) {
     check_balance = false;
     first = 2;
     console.say("Warning: Chemical balance of reactions will not be checked!\n\n");
